@@ -1,0 +1,25 @@
+# Installs the Debian packages the build needs when any is missing.
+# Sourced by the scripts in this folder; uses sudo when not run as root.
+timyanka_packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev libgmock-dev
+    nlohmann-json3-dev
+    qt6-base-dev libgl1-mesa-dev
+)
+
+timyanka_install_missing() {
+    local missing=()
+    local pkg
+    for pkg in "${timyanka_packages[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq || return 1
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" || return 1
+}
