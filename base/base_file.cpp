@@ -63,8 +63,8 @@ private:
 
 ParseResult Fail(ParseFault fault, std::size_t offset, int32_t record, int64_t value = 0) {
     ParseResult r;
-    r.status = fault == ParseFault::TooManyRecepts ? ParseStatus::TooManyRecepts
-                                                   : ParseStatus::Malformed;
+    r.status =
+        fault == ParseFault::TooManyRecepts ? ParseStatus::TooManyRecepts : ParseStatus::Malformed;
     r.fault = fault;
     r.offset = offset;
     r.record = record;
@@ -330,8 +330,8 @@ std::string SaveMessage(const SaveResult& result, const std::string& path) {
             where = "строка текста " + std::to_string(result.tooLong.line + 1);
             break;
         }
-        return "Базу не удается сохранить: в рецепте «" + text::Cp1251ToUtf8(result.name) +
-               "» " + where + " длиннее 255 знаков! :(";
+        return "Базу не удается сохранить: в рецепте «" + text::Cp1251ToUtf8(result.name) + "» " +
+               where + " длиннее 255 знаков! :(";
     }
     }
     return {};

@@ -32,9 +32,9 @@ enum class ParseFault {
 struct ParseResult {
     ParseStatus status = ParseStatus::Ok;
     ParseFault fault = ParseFault::None;
-    std::size_t offset = 0;   // where the file goes wrong
-    int32_t record = -1;      // the record being read then (-1: the count)
-    int64_t value = 0;        // the offending count or length
+    std::size_t offset = 0; // where the file goes wrong
+    int32_t record = -1;    // the record being read then (-1: the count)
+    int64_t value = 0;      // the offending count or length
 };
 
 // Parses a whole base file. On success `out` holds the recipes with Ids set and marks
@@ -64,9 +64,9 @@ std::string LoadMessage(LoadStatus status, int32_t capacity);
 enum class RecordField { Name, Ingridient, Text };
 
 struct TooLongString {
-    int32_t id = -1;          // the recipe's Id, -1 when all fit
+    int32_t id = -1; // the recipe's Id, -1 when all fit
     RecordField field = RecordField::Name;
-    int32_t line = 0;         // the line index within the field
+    int32_t line = 0; // the line index within the field
     std::size_t length = 0;
 };
 

@@ -25,8 +25,7 @@ struct TRecept {
     // The seven fields a base file holds; Id and Selected play no part.
     bool SameStoredFields(const TRecept& o) const {
         return National == o.National && Name == o.Name && Ingridient == o.Ingridient &&
-               Text == o.Text && Class == o.Class && PodClass == o.PodClass &&
-               Osoboe == o.Osoboe;
+               Text == o.Text && Class == o.Class && PodClass == o.PodClass && Osoboe == o.Osoboe;
     }
 };
 

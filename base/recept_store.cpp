@@ -7,7 +7,9 @@ namespace timyanka::base {
 
 ReceptStore::ReceptStore(int32_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
 
-void ReceptStore::ClearBase() { recepts_.clear(); }
+void ReceptStore::ClearBase() {
+    recepts_.clear();
+}
 
 AppendStatus ReceptStore::AppendRecept(const TRecept& recept, bool selected) {
     if (IsFull()) {

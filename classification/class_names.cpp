@@ -58,7 +58,9 @@ const std::string& Empty() {
     return empty;
 }
 
-bool InList(int32_t index) { return index >= 0 && index < kBuiltInClassCount; }
+bool InList(int32_t index) {
+    return index >= 0 && index < kBuiltInClassCount;
+}
 
 } // namespace
 
@@ -92,9 +94,15 @@ const std::string& PseudoOthers() {
     static const std::string s = text::Cp1251Literal(" Другие");
     return s;
 }
-const std::string& PickerAllClasses() { return ClassPickerText(kClassAll); }
-const std::string& PickerOtherClass() { return ClassPickerText(kClassOther); }
-const std::string& PickerRecommendations() { return ClassPickerText(kClassRecommendations); }
+const std::string& PickerAllClasses() {
+    return ClassPickerText(kClassAll);
+}
+const std::string& PickerOtherClass() {
+    return ClassPickerText(kClassOther);
+}
+const std::string& PickerRecommendations() {
+    return ClassPickerText(kClassRecommendations);
+}
 const std::string& PodClassOtherName() {
     static const std::string s = text::Cp1251Literal("Другие");
     return s;

@@ -11,7 +11,6 @@ namespace {
 constexpr int kCuisineCodeWidth = 3;
 constexpr int kCodeWidth = 5;
 
-
 // Reads one flags file and hands each entry to `store`, in file order.
 template <typename Store>
 ClassificationResult ReadFile(const std::string& dir, const char* name, int width, int capacity,

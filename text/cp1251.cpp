@@ -130,7 +130,9 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t pos, char32_t& cp) {
 
 } // namespace
 
-const std::array<unsigned char, 256>& LowerTable() { return kLower; }
+const std::array<unsigned char, 256>& LowerTable() {
+    return kLower;
+}
 
 std::string AnsiLowerCase(std::string_view s) {
     std::string out(s);

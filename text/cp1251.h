@@ -29,10 +29,10 @@ enum class ConvertStatus { Ok, InvalidUtf8, Unmappable };
 
 struct Utf8ToCp1251Result {
     ConvertStatus status = ConvertStatus::Ok;
-    std::string text;          // the converted text when status is Ok
-    std::size_t offset = 0;    // byte offset in the input of the offending character
-    char32_t codePoint = 0;    // the character that Windows-1251 cannot hold (Unmappable)
-    std::string character;     // that character as it stands in the UTF-8 input
+    std::string text;       // the converted text when status is Ok
+    std::size_t offset = 0; // byte offset in the input of the offending character
+    char32_t codePoint = 0; // the character that Windows-1251 cannot hold (Unmappable)
+    std::string character;  // that character as it stands in the UTF-8 input
 };
 
 // Converts UTF-8 to Windows-1251; stops at the first character the code page lacks

@@ -57,7 +57,9 @@ std::string Int(int32_t v) {
                        static_cast<char>(u >> 24)};
 }
 
-std::string Str(const std::string& s) { return Int(static_cast<int32_t>(s.size() + 1)) + s + '\0'; }
+std::string Str(const std::string& s) {
+    return Int(static_cast<int32_t>(s.size() + 1)) + s + '\0';
+}
 
 } // namespace
 
@@ -124,7 +126,9 @@ struct MalformedCase {
     ParseFault fault;
 };
 
-void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const MalformedCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class MalformedBase : public ::testing::TestWithParam<MalformedCase> {};
 
@@ -160,8 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Int(1) + Int(1) + Str("a") + Int(-2) + std::string(20, '\0'),
                       ParseFault::NegativeLineCount},
         MalformedCase{"ends inside a record", kTeaBase.substr(0, 60), ParseFault::Truncated},
-        MalformedCase{"huge line count", Int(1) + Int(1) + Str("a") + Int(0x7FFFFFFF) + Int(0) +
-                                             Int(0) + Int(0) + Int(0),
+        MalformedCase{"huge line count",
+                      Int(1) + Int(1) + Str("a") + Int(0x7FFFFFFF) + Int(0) + Int(0) + Int(0) +
+                          Int(0),
                       ParseFault::Truncated},
         MalformedCase{"count beyond the bytes", Int(9) + kTeaBase.substr(4),
                       ParseFault::Truncated}),

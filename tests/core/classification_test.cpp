@@ -27,7 +27,9 @@ void WriteFlags(const TempDir& dir) {
     }
 }
 
-std::string Flags(const TempDir& dir) { return (dir.path() / "flags").string(); }
+std::string Flags(const TempDir& dir) {
+    return (dir.path() / "flags").string();
+}
 
 std::vector<FlagsEntry> Read(const std::string& contents, int width, FlagsResult* result = nullptr,
                              int capacity = 600) {
@@ -45,7 +47,7 @@ TEST(FlagsReader, CodeFieldsOfTheCuisineFile) {
     struct Case {
         std::string field;
         bool ok;
-    } cases[] = {{"007", true}, {"  7", true}, {"+07", true}, {"7  ", false},
+    } cases[] = {{"007", true},  {"  7", true}, {"+07", true},  {"7  ", false},
                  {"   ", false}, {"-07", true}, {"0x7", false}, {"7a ", false}};
     for (const Case& c : cases) {
         FlagsResult r;

@@ -43,7 +43,9 @@ int InChild(const std::function<int()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
-int Code(SaveStatus s) { return static_cast<int>(s); }
+int Code(SaveStatus s) {
+    return static_cast<int>(s);
+}
 
 bool OnlyFileIn(const fs::path& dir, const std::string& name) {
     int n = 0;

@@ -12,7 +12,9 @@
 
 namespace timyanka::testing {
 
-inline std::string W(const char* utf8) { return text::Cp1251Literal(utf8); }
+inline std::string W(const char* utf8) {
+    return text::Cp1251Literal(utf8);
+}
 
 class TempDir {
 public:
