@@ -4,7 +4,7 @@ timyanka_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
     nlohmann-json3-dev
-    qt6-base-dev libgl1-mesa-dev
+    qt6-base-dev libgl1-mesa-dev libxkbcommon-dev
 )
 
 timyanka_install_missing() {
