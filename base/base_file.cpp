@@ -193,15 +193,12 @@ std::string DescribeFault(const ParseResult& r) {
     return {};
 }
 
-LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<TRecept>& out) {
+namespace {
+
+LoadResult FromParse(const ParseResult& parse) {
     LoadResult result;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        result.status = LoadStatus::CannotOpen;
-        return result;
-    }
-    result.parse = ParseBase(bytes, capacity, out);
-    switch (result.parse.status) {
+    result.parse = parse;
+    switch (parse.status) {
     case ParseStatus::Ok:
         break;
     case ParseStatus::Malformed:
@@ -214,13 +211,35 @@ LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<T
     return result;
 }
 
-LoadResult LoadBase(ReceptStore& store, const std::string& path) {
+} // namespace
+
+LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<TRecept>& out) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        LoadResult result;
+        result.status = LoadStatus::CannotOpen;
+        return result;
+    }
+    return FromParse(ParseBase(bytes, capacity, out));
+}
+
+LoadResult LoadBaseBytes(ReceptStore& store, std::string_view bytes) {
     std::vector<TRecept> staged;
-    LoadResult result = ReadBaseFile(path, store.Capacity(), staged);
+    const LoadResult result = FromParse(ParseBase(bytes, store.Capacity(), staged));
     if (result.status == LoadStatus::Ok) {
         store.ReplaceAll(std::move(staged));
     }
     return result;
+}
+
+LoadResult LoadBase(ReceptStore& store, const std::string& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        LoadResult result;
+        result.status = LoadStatus::CannotOpen;
+        return result;
+    }
+    return LoadBaseBytes(store, bytes);
 }
 
 std::string LoadMessage(LoadStatus status, int32_t capacity) {

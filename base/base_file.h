@@ -55,6 +55,9 @@ struct LoadResult {
 // failure leaves the store exactly as it was.
 LoadResult LoadBase(ReceptStore& store, const std::string& path);
 
+// The same for the contents of a file already in memory.
+LoadResult LoadBaseBytes(ReceptStore& store, std::string_view bytes);
+
 // Reads a whole base file into `out` without touching any store (used by the merge).
 LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<TRecept>& out);
 

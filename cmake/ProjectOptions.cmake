@@ -15,3 +15,13 @@ option(TIMYANKA_WERROR "Treat warnings as errors" OFF)
 if(TIMYANKA_WERROR)
     target_compile_options(timyanka_options INTERFACE -Werror)
 endif()
+
+if(TIMYANKA_SANITIZE OR TIMYANKA_FUZZ)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined
+        -fno-omit-frame-pointer)
+    if(TIMYANKA_FUZZ)
+        list(APPEND sanitizers -fsanitize=fuzzer-no-link)
+    endif()
+    target_compile_options(timyanka_options INTERFACE ${sanitizers})
+    target_link_options(timyanka_options INTERFACE -fsanitize=address,undefined)
+endif()
