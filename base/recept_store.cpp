@@ -15,7 +15,14 @@ AppendStatus ReceptStore::AppendRecept(const TRecept& recept, bool selected) {
     if (IsFull()) {
         return AppendStatus::Full;
     }
-    TRecept& r = recepts_.emplace_back(recept);
+    return AppendRecept(TRecept(recept), selected);
+}
+
+AppendStatus ReceptStore::AppendRecept(TRecept&& recept, bool selected) {
+    if (IsFull()) {
+        return AppendStatus::Full;
+    }
+    TRecept& r = recepts_.emplace_back(std::move(recept));
     r.Id = static_cast<int32_t>(recepts_.size() - 1);
     r.Selected = selected ? 1 : 0;
     return AppendStatus::Ok;

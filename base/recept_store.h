@@ -33,6 +33,7 @@ public:
     // Puts a copy of the recipe's stored fields at position ReceptCount with the given mark.
     // A full table is reported and left unchanged.
     AppendStatus AppendRecept(const TRecept& recept, bool selected);
+    AppendStatus AppendRecept(TRecept&& recept, bool selected);
 
     // Overwrites the stored fields of one recipe; its Id and mark stay.
     void ChangeRecept(int32_t id, const TRecept& recept);
