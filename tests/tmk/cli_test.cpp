@@ -278,7 +278,7 @@ TEST(TmkUsage, AWrongCommandLineExitsWithTwoAndNoOutput) {
 TEST(TmkHelp, ExplainsEveryCommandAndEachCommandOnItsOwn) {
     const TmkRun overview = RunTmk({"--help"});
     EXPECT_EQ(overview.exitCode, 0);
-    for (const char* name : {"info", "check", "export", "import"}) {
+    for (const char* name : {"info", "check", "export", "import", "search", "merge", "sheet"}) {
         EXPECT_NE(overview.out.find(std::string("\n  ") + name + " "), std::string::npos) << name;
         const TmkRun one = RunTmk({name, "--help"});
         EXPECT_EQ(one.exitCode, 0);

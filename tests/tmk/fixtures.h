@@ -74,6 +74,24 @@ inline base::TRecept Tea() {
     return r;
 }
 
+// A recipe of cuisine 1, class 4, sub-class 1, feature 2 with the given texts (UTF-8).
+inline base::TRecept Named(const char* name, std::vector<const char*> ingridient = {},
+                           std::vector<const char*> text = {}) {
+    base::TRecept r;
+    r.National = 1;
+    r.Name = W(name);
+    for (const char* line : ingridient) {
+        r.Ingridient.push_back(W(line));
+    }
+    for (const char* line : text) {
+        r.Text.push_back(W(line));
+    }
+    r.Class = 4;
+    r.PodClass = 1;
+    r.Osoboe = 2;
+    return r;
+}
+
 // Every byte value a stored string can hold, 0x01 to 0xFF: exactly 255 bytes.
 inline std::string AllBytes() {
     std::string s;

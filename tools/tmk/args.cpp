@@ -44,7 +44,12 @@ ArgsResult Error(std::string message) {
 
 const std::string* ParsedArgs::Value(std::string_view longName) const {
     const auto it = values.find(longName);
-    return it == values.end() ? nullptr : &it->second;
+    return it == values.end() || it->second.empty() ? nullptr : &it->second.front();
+}
+
+std::span<const std::string> ParsedArgs::Values(std::string_view longName) const {
+    const auto it = values.find(longName);
+    return it == values.end() ? std::span<const std::string>() : it->second;
 }
 
 ArgsResult ParseArgs(std::span<const std::string> args, std::span<const OptionDef> options,
@@ -110,10 +115,10 @@ ArgsResult ParseArgs(std::span<const std::string> args, std::span<const OptionDe
             }
             value = args[++i];
         }
-        if (parsed.Has(def->longName)) {
+        if (parsed.Has(def->longName) && !def->repeatable) {
             return Error("параметр " + Spelling(*def) + " указан дважды");
         }
-        parsed.values.emplace(std::string(def->longName), std::move(value));
+        parsed.values[std::string(def->longName)].push_back(std::move(value));
     }
 
     for (const OptionDef& o : options) {

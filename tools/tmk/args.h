@@ -16,16 +16,20 @@ struct OptionDef {
     std::string_view valueName; // "ВЫХОД" when the option takes a value; empty for a flag
     std::string_view help;      // one line for the command's help
     bool required = false;
+    bool repeatable = false; // may be given more than once; every value is kept, in order
 };
 
 struct ParsedArgs {
     bool help = false; // -h or --help was given: nothing else was checked
     std::vector<std::string> positionals;
-    std::map<std::string, std::string, std::less<>> values; // by long name; "" for a flag
+    // By long name, the values in the order given; one "" for a flag.
+    std::map<std::string, std::vector<std::string>, std::less<>> values;
 
     bool Has(std::string_view longName) const { return values.find(longName) != values.end(); }
-    // The option's value, or nullptr when it was not given.
+    // The option's (first) value, or nullptr when it was not given.
     const std::string* Value(std::string_view longName) const;
+    // Every value of a repeatable option, in the order given; empty when it was not given.
+    std::span<const std::string> Values(std::string_view longName) const;
 };
 
 struct ArgsResult {
@@ -35,7 +39,8 @@ struct ArgsResult {
 };
 
 // Accepts "-o VALUE", "-oVALUE", "--output VALUE", "--output=VALUE" and flags; "--" ends the
-// options, and a lone "-" is a positional argument. An option may be given once.
+// options, and a lone "-" is a positional argument. An option may be given once unless it is
+// repeatable.
 ArgsResult ParseArgs(std::span<const std::string> args, std::span<const OptionDef> options,
                      std::size_t minPositionals, std::size_t maxPositionals);
 

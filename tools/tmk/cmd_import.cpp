@@ -32,17 +32,7 @@ int RunImport(const Invocation& inv) {
         inv.err << jsonPath << ": " << imported.message << '\n';
         return kExitFailure;
     }
-    // The program's save writes nothing for an empty base, but an empty array must still
-    // give a base file, the one that exports as an empty array.
-    if (imported.recepts.empty()) {
-        return WriteOutputFile(basePath, base::SerializeBase({}), inv.err) ? kExitOk : kExitFailure;
-    }
-    const base::SaveResult saved = base::SaveRecepts(imported.recepts, basePath);
-    if (saved.status != base::SaveStatus::Ok) {
-        inv.err << basePath << ": " << base::SaveMessage(saved, basePath) << '\n';
-        return kExitFailure;
-    }
-    return kExitOk;
+    return SaveBaseFile(basePath, imported.recepts, inv.err) ? kExitOk : kExitFailure;
 }
 
 constexpr Command kImport{

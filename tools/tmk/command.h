@@ -32,6 +32,9 @@ struct Command {
     std::size_t minPositionals = 0;
     std::size_t maxPositionals = 0;
     int (*run)(const Invocation&) = nullptr;
+    // The exit status for a failure the command cannot report itself: an internal error, or a
+    // result that never reached the standard output.
+    int failureCode = kExitFailure;
 };
 
 // Every command, in the order the overall help lists them.

@@ -40,7 +40,8 @@ std::string OptionText(const OptionDef& o) {
 
 void PrintOverview(std::ostream& out) {
     out << "tmk — спутник программы «Тимьянка 2»: сведения о файлах баз рецептов (*.tmk),\n"
-           "их проверка, выгрузка в JSON и сборка из JSON.\n"
+           "их проверка, выгрузка в JSON и сборка из JSON, поиск рецептов, добавление\n"
+           "рецептов из другой базы и лист для печати.\n"
            "\n"
            "Использование: tmk КОМАНДА [ПАРАМЕТРЫ] ФАЙЛ...\n"
            "\n"
@@ -53,7 +54,8 @@ void PrintOverview(std::ostream& out) {
     out << "\n"
            "Справка по команде: tmk КОМАНДА --help\n"
            "Код завершения: 0 — успешно, 1 — ошибка в данных или в работе с файлом,\n"
-           "2 — неверная командная строка.\n";
+           "2 — неверная командная строка. У search, как у grep: 0 — рецепты найдены,\n"
+           "1 — не найдено ни одного, 2 — ошибка.\n";
 }
 
 void PrintCommandHelp(const Command& command, std::ostream& out) {
@@ -76,6 +78,11 @@ void PrintUsageHint(const Command& command, std::ostream& out) {
         out << ' ' << command.usage;
     }
     out << "\nСправка: tmk " << command.name << " --help\n";
+}
+
+void PrintUsageError(const Command& command, std::string_view message, std::ostream& out) {
+    out << "tmk " << command.name << ": " << message << '\n';
+    PrintUsageHint(command, out);
 }
 
 } // namespace timyanka::tmk

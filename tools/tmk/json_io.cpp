@@ -3,8 +3,8 @@
 #include "base/base_file.h"
 #include "base/recept_store.h"
 #include "text/cp1251.h"
+#include "tools/tmk/user_text.h"
 
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -96,37 +96,6 @@ private:
 
 // ---- Messages ----------------------------------------------------------------------------
 
-// Text from the input shown inside a message: control characters would act on the
-// terminal, so they are written as \u escapes.
-std::string Printable(std::string_view utf8) {
-    std::string out;
-    char buf[8];
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        unsigned control = 0x100;
-        if (b < 0x20 || b == 0x7F) {
-            control = b;
-        } else if (b == 0xC2 && i + 1 < utf8.size() &&
-                   static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-            control = static_cast<unsigned char>(utf8[++i]);
-        }
-        if (control < 0x100) {
-            std::snprintf(buf, sizeof buf, "\\u%04X", control);
-            out += buf;
-        } else {
-            out.push_back(utf8[i]);
-        }
-    }
-    return out;
-}
-
-std::string CodePointName(char32_t cp) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
-    return buf;
-}
-
 std::string Quoted(std::string_view utf8) {
     return "«" + Printable(utf8) + "»";
 }
@@ -164,16 +133,8 @@ std::string Expected(std::string_view what, const Json& got) {
 // Why a UTF-8 text cannot be a stored name or line; empty when it can (then `out` holds it).
 std::string ToStoredString(const std::string& utf8, std::string& out) {
     text::Utf8ToCp1251Result r = text::Utf8ToCp1251(utf8);
-    switch (r.status) {
-    case text::ConvertStatus::Ok:
-        break;
-    case text::ConvertStatus::InvalidUtf8:
-        return "неправильный UTF-8 (байт " + std::to_string(r.offset) + ")";
-    case text::ConvertStatus::Unmappable: {
-        const std::string printable = Printable(r.character);
-        const std::string shown = printable == r.character ? "«" + r.character + "» " : "";
-        return "знака " + shown + "(" + CodePointName(r.codePoint) + ") нет в Windows-1251";
-    }
+    if (r.status != text::ConvertStatus::Ok) {
+        return DescribeConversion(r);
     }
     // A base file ends every string at its first zero byte.
     if (r.text.find('\0') != std::string::npos) {

@@ -13,7 +13,8 @@
 namespace timyanka::tmk {
 namespace {
 
-int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+// `failureCode` becomes the command's own status for a failure main has to report.
+int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err, int& failureCode) {
     if (args.empty()) {
         err << "tmk: не указана команда\n"
                "Справка: tmk --help\n";
@@ -30,11 +31,11 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
             << "Справка: tmk --help\n";
         return kExitUsage;
     }
+    failureCode = command->failureCode;
     const ArgsResult parsed = ParseArgs(args.subspan(1), command->options, command->minPositionals,
                                         command->maxPositionals);
     if (!parsed.ok) {
-        err << "tmk " << command->name << ": " << parsed.error << '\n';
-        PrintUsageHint(*command, err);
+        PrintUsageError(*command, parsed.error, err);
         return kExitUsage;
     }
     if (parsed.args.help) {
@@ -49,23 +50,24 @@ int Run(std::span<const std::string> args, std::ostream& out, std::ostream& err)
 
 int main(int argc, char** argv) {
     using namespace timyanka::tmk;
+    int failureCode = kExitFailure;
     int code = kExitFailure;
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
-        code = Run(args, std::cout, std::cerr);
+        code = Run(args, std::cout, std::cerr, failureCode);
     } catch (const std::exception& e) {
         std::cerr << "tmk: внутренняя ошибка: " << e.what() << '\n';
-        code = kExitFailure;
+        code = failureCode;
     } catch (...) {
         std::cerr << "tmk: внутренняя ошибка\n";
-        code = kExitFailure;
+        code = failureCode;
     }
     // A result that never reached its reader (a full disk behind a redirection) is a
     // failure, not a success.
     std::cout.flush();
     if (!std::cout && code == kExitOk) {
         std::cerr << "tmk: не удается записать результат в стандартный вывод\n";
-        code = kExitFailure;
+        code = failureCode;
     }
     return code;
 }

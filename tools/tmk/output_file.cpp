@@ -28,4 +28,17 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, std::ostre
     return true;
 }
 
+bool SaveBaseFile(const std::string& path, std::span<const base::TRecept> recepts,
+                  std::ostream& err) {
+    if (recepts.empty()) {
+        return WriteOutputFile(path, base::SerializeBase({}), err);
+    }
+    const base::SaveResult saved = base::SaveRecepts(recepts, path);
+    if (saved.status != base::SaveStatus::Ok) {
+        err << path << ": " << base::SaveMessage(saved, path) << '\n';
+        return false;
+    }
+    return true;
+}
+
 } // namespace timyanka::tmk
