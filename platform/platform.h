@@ -4,12 +4,12 @@
 // script and records every call, so that no test ever waits for a real dialog.
 #pragma once
 
-#include <QByteArray>
 #include <QFont>
 #include <QString>
 
-#include <memory>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -27,10 +27,11 @@ struct FileDialogOptions {
 class Collator {
 public:
     virtual ~Collator() = default;
-    // A key whose byte order (memcmp) is the collation order of `text`.
-    virtual QByteArray SortKey(const QString& text) const = 0;
     // <0, 0, >0 as a is before, equal to or after b.
     virtual int Compare(const QString& a, const QString& b) const = 0;
+    // The positions of `texts` in collation order; texts that compare equal keep their
+    // relative order.
+    virtual std::vector<std::size_t> SortOrder(const std::vector<QString>& texts) const = 0;
 };
 
 class Platform {
@@ -62,7 +63,8 @@ public:
     virtual const Collator& NameCollator() const = 0;
 };
 
-// Qt's file dialog filter ("description (pattern)") for a "description|pattern" filter.
+// Qt's file dialog filter ("description (pattern)") for a "description|pattern" filter;
+// several pairs become several filters, and "*.a;*.b" becomes "*.a *.b".
 QString ToQtFilter(const QString& filter);
 
 } // namespace timyanka::platform
