@@ -1,0 +1,37 @@
+// TFBelok: the calculator of the grams of protein a person needs a day, from body weight and
+// level of activity. Created once with the main window as its parent and kept for the
+// whole run, so the weight, the level and the last result are still there next time.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TFBelok;
+}
+
+namespace timyanka::platform {
+class Platform;
+}
+
+namespace timyanka::dialogs {
+
+class TFBelok final : public QDialog {
+    Q_OBJECT
+public:
+    TFBelok(platform::Platform& platform, QWidget* parent);
+    ~TFBelok() override;
+
+    // N28Click (F9): shows the window modally over its parent.
+    int Execute();
+
+    // "ПОДСЧИТАТЬ".
+    void Button1Click();
+
+private:
+    std::unique_ptr<Ui::TFBelok> ui_;
+    platform::Platform& platform_;
+};
+
+} // namespace timyanka::dialogs
