@@ -9,6 +9,7 @@ ReceptStore::ReceptStore(int32_t capacity) : capacity_(capacity > 0 ? capacity :
 
 void ReceptStore::ClearBase() {
     recepts_.clear();
+    Edited(StoreEdit::Kind::Replace, -1);
 }
 
 AppendStatus ReceptStore::AppendRecept(const TRecept& recept, bool selected) {
@@ -38,6 +39,7 @@ void ReceptStore::ChangeRecept(int32_t id, const TRecept& recept) {
     r.Class = recept.Class;
     r.PodClass = recept.PodClass;
     r.Osoboe = recept.Osoboe;
+    Edited(StoreEdit::Kind::Change, id);
 }
 
 void ReceptStore::DeleteRecept(int32_t id) {
@@ -46,6 +48,7 @@ void ReceptStore::DeleteRecept(int32_t id) {
     for (std::size_t i = static_cast<std::size_t>(id); i < recepts_.size(); ++i) {
         recepts_[i].Id = static_cast<int32_t>(i);
     }
+    Edited(StoreEdit::Kind::Delete, id);
 }
 
 void ReceptStore::SetSelected(int32_t id, bool selected) {
@@ -72,6 +75,7 @@ void ReceptStore::ReplaceAll(std::vector<TRecept>&& recepts) {
         recepts_[i].Id = static_cast<int32_t>(i);
         recepts_[i].Selected = 0;
     }
+    Edited(StoreEdit::Kind::Replace, -1);
 }
 
 } // namespace timyanka::base

@@ -14,6 +14,13 @@ inline constexpr int32_t kDefaultReceptCapacity = 100000;
 
 enum class AppendStatus { Ok, Full };
 
+// The last change of the stored fields other than an append, so that copies kept beside the
+// store (the search index) can follow one edit without starting over.
+struct StoreEdit {
+    enum class Kind { None, Change, Delete, Replace } kind = Kind::None;
+    int32_t id = -1;
+};
+
 class ReceptStore {
 public:
     explicit ReceptStore(int32_t capacity = kDefaultReceptCapacity);
@@ -50,9 +57,21 @@ public:
     // positions and every mark is cleared. The caller guarantees the capacity.
     void ReplaceAll(std::vector<TRecept>&& recepts);
 
+    // Grows with every change of stored fields except appends (marks do not count).
+    uint64_t Revision() const { return revision_; }
+    // What the change that made the current revision was.
+    StoreEdit LastEdit() const { return lastEdit_; }
+
 private:
+    void Edited(StoreEdit::Kind kind, int32_t id) {
+        ++revision_;
+        lastEdit_ = {kind, id};
+    }
+
     int32_t capacity_;
     std::vector<TRecept> recepts_;
+    uint64_t revision_ = 0;
+    StoreEdit lastEdit_;
 };
 
 } // namespace timyanka::base

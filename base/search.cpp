@@ -177,6 +177,41 @@ void SearchIndex::Rebuild(std::span<const TRecept> recepts) {
     }
 }
 
+void SearchIndex::Rebuild(const ReceptStore& store) {
+    Rebuild(store.Recepts());
+    revision_ = store.Revision();
+    fromStore_ = true;
+}
+
+void SearchIndex::Sync(const ReceptStore& store) {
+    const uint64_t edits = store.Revision() - revision_;
+    if (!fromStore_ || store.Revision() < revision_ || edits > 1 ||
+        Count() > store.ReceptCount() + 1) {
+        Rebuild(store);
+        return;
+    }
+    if (edits == 1) {
+        // One change or delete since the index was in step, with appends around it: the Ids
+        // below Count() name the same recipes in both until the edit.
+        const StoreEdit edit = store.LastEdit();
+        if (edit.kind == StoreEdit::Kind::Change) {
+            AppendFrom(store);
+            Change(edit.id, store.Recept(edit.id));
+        } else if (edit.kind == StoreEdit::Kind::Delete) {
+            Delete(edit.id); // an Id the index does not hold yet is ignored
+        } else {
+            Rebuild(store);
+            return;
+        }
+        revision_ = store.Revision();
+    }
+    if (Count() > store.ReceptCount()) {
+        Rebuild(store);
+        return;
+    }
+    AppendFrom(store);
+}
+
 void SearchIndex::Clear() {
     name_.Clear();
     ingredients_.Clear();

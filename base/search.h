@@ -61,7 +61,7 @@ public:
     SearchIndex() = default;
     explicit SearchIndex(const ReceptStore& store) { Rebuild(store); }
 
-    void Rebuild(const ReceptStore& store) { Rebuild(store.Recepts()); }
+    void Rebuild(const ReceptStore& store);
     void Rebuild(std::span<const TRecept> recepts);
     void Clear();
     void Append(const TRecept& recept);
@@ -69,6 +69,11 @@ public:
     void AppendFrom(const ReceptStore& store);
     void Change(int32_t id, const TRecept& recept);
     void Delete(int32_t id);
+
+    // Brings the index in step with the store, whatever was done to it since the last Sync
+    // or Rebuild from it: appends are added, a single change or delete is followed, anything
+    // else rebuilds. The window syncs before every search, so it never searches stale text.
+    void Sync(const ReceptStore& store);
 
     int32_t Count() const { return static_cast<int32_t>(name_.offsets.size() - 1); }
     bool InStepWith(const ReceptStore& store) const { return Count() == store.ReceptCount(); }
@@ -92,6 +97,8 @@ private:
     Column name_;
     Column ingredients_;
     Column text_;
+    uint64_t revision_ = 0;  // the store revision the index shows
+    bool fromStore_ = false; // built from a store (Rebuild(store) or Sync)
 };
 
 // The matching rule: the recipe matches when every word occurs, as a substring anywhere, in

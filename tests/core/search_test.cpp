@@ -333,3 +333,47 @@ TEST(Search, IndexFollowsTheStoreAndAgreesWithThePlainRule) {
         }
     }
 }
+
+TEST(Search, SyncBringsTheIndexInStepAfterAnySequenceOfStoreOperations) {
+    std::mt19937 rng(777);
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
+    int serial = 0;
+    const auto recept = [&] {
+        TRecept r = R("Рецепт", {"Соль", "перец"}, {"Варить"});
+        r.Name += std::to_string(++serial);
+        r.Text.push_back(std::string(pick(5), 'A' + static_cast<char>(pick(26))));
+        return r;
+    };
+
+    ReceptStore store(30);
+    SearchIndex index;
+    for (int step = 0; step < 600; ++step) {
+        // A few operations between two syncs, as between two searches of the window.
+        for (std::size_t k = pick(4); k > 0; --k) {
+            const std::size_t op = pick(10);
+            const auto n = static_cast<std::size_t>(store.ReceptCount());
+            if (op < 4) {
+                store.AppendRecept(recept(), false);
+            } else if (op < 6 && n > 0) {
+                store.ChangeRecept(static_cast<int32_t>(pick(n)), recept());
+            } else if (op < 8 && n > 0) {
+                store.DeleteRecept(static_cast<int32_t>(pick(n)));
+            } else if (op == 8) {
+                store.ClearBase();
+            } else {
+                store.ReplaceAll({recept(), recept()});
+            }
+        }
+        index.Sync(store);
+        ASSERT_EQ(index.Count(), store.ReceptCount()) << "step " << step;
+        for (int32_t id = 0; id < store.ReceptCount(); ++id) {
+            std::string text;
+            for (const auto& l : store.Recept(id).Text) {
+                text += AnsiLowerCase(l);
+            }
+            ASSERT_EQ(index.Field(SearchField::Name, id), AnsiLowerCase(store.Recept(id).Name))
+                << "step " << step << " id " << id;
+            ASSERT_EQ(index.Field(SearchField::Text, id), text) << "step " << step;
+        }
+    }
+}
