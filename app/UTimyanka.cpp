@@ -38,9 +38,9 @@ void SetTextColor(QWidget& w, const QColor& color) {
 
 } // namespace
 
-TFGlobal::TFGlobal(platform::Platform& platform, QWidget* parent)
+TFGlobal::TFGlobal(platform::Platform& platform, QWidget* parent, int32_t receptCapacity)
     : QMainWindow(parent), platform_(platform), ui_(std::make_unique<Ui::TFGlobal>()),
-      lastFont_(SansSerifFont(11)) {
+      state_(receptCapacity), lastFont_(SansSerifFont(11)) {
     ui_->setupUi(this);
     popup_ = BuildCommands(*this);
     ui_->StatusBar1->setFixedHeight(kStatusBarHeight);
@@ -49,6 +49,7 @@ TFGlobal::TFGlobal(platform::Platform& platform, QWidget* parent)
     SetUpFonts();
     SetUpLayout();
     ConnectControls();
+    CreateDialogs();
 }
 
 TFGlobal::~TFGlobal() = default;
@@ -174,24 +175,6 @@ void TFGlobal::MainMenu_ExitClick() {
 
 void TFGlobal::FocusGrid() {
     ui_->SGSpisok->setFocus();
-}
-
-// Commands whose dialogs and behaviour come with later work: present in the menus, doing
-// nothing yet.
-void TFGlobal::MainMenu_AddReceptClick() {}
-void TFGlobal::MainMenu_EditReceptClick() {}
-void TFGlobal::MainMenu_DelReceptClick() {}
-void TFGlobal::MainMenu_AddBaseClick() {}
-void TFGlobal::N21Click() {}
-void TFGlobal::N23Click() {}
-void TFGlobal::N28Click() {}
-void TFGlobal::N27Click() {}
-void TFGlobal::N35Click() {}
-void TFGlobal::MainMenu_InfoClick() {}
-void TFGlobal::ButtonPoiskClick() {}
-
-void TFGlobal::MainMenu_HelpClick() {
-    platform_.ShellExecute(QStringLiteral("open"), QStringLiteral("Help/index.html"));
 }
 
 } // namespace timyanka::app

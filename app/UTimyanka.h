@@ -24,6 +24,16 @@ class QLabel;
 class QMenu;
 class QModelIndex;
 
+namespace timyanka::dialogs {
+class TFAddRecept;
+class TFAvtor;
+class TFBelok;
+class TFKalori;
+class TFOProgramme;
+class TFRedRecept;
+class TFYesNo;
+} // namespace timyanka::dialogs
+
 namespace timyanka::app {
 
 class SpisokModel;
@@ -37,7 +47,9 @@ enum class StartStatus {
 class TFGlobal final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFGlobal(platform::Platform& platform, QWidget* parent = nullptr);
+    // `receptCapacity` bounds the recipe table (tests use small tables).
+    explicit TFGlobal(platform::Platform& platform, QWidget* parent = nullptr,
+                      int32_t receptCapacity = base::kDefaultReceptCapacity);
     ~TFGlobal() override;
 
     // Reads the flags folder and the default base from the current folder and lists the
@@ -113,6 +125,15 @@ private:
     void SaveTo(std::span<const base::TRecept> recepts, const std::string& path);
     void FocusGrid();
     int32_t CurrentRowId() const;
+    // The two searches of the search panel; both end with ShowSpisok.
+    void SearchSpisok(const base::SearchQuery& query);
+    void SearchBase(const base::SearchQuery& query);
+    void CreateDialogs();
+    // After an editing dialog: the list built afresh, shown, and the grid focused.
+    void RebuildList();
+    // Writes the sheet of these recipes and hands it to the print verb; false, after its
+    // message, when the sheet could not be written.
+    bool PrintSheet(std::span<const int32_t> ids);
 
     platform::Platform& platform_;
     std::unique_ptr<Ui::TFGlobal> ui_;
@@ -122,6 +143,14 @@ private:
     QLabel* spisokStatus_ = nullptr; // the status bar's list panel
     QFont lastFont_;
     bool fillingGrid_ = false;
+    // The dialogs, children of this window, created once and kept for the whole run.
+    dialogs::TFAddRecept* addRecept_ = nullptr;
+    dialogs::TFRedRecept* redRecept_ = nullptr;
+    dialogs::TFOProgramme* oProgramme_ = nullptr;
+    dialogs::TFBelok* belok_ = nullptr;
+    dialogs::TFKalori* kalori_ = nullptr;
+    dialogs::TFYesNo* yesNo_ = nullptr;
+    dialogs::TFAvtor* avtor_ = nullptr;
 };
 
 } // namespace timyanka::app

@@ -3,6 +3,7 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStyle>
 
@@ -10,6 +11,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application's name is its title on the task bar; the window keeps its own caption.
     QApplication::setApplicationName(QStringLiteral("Тимьянка 2"));
+    // The desktop matches the window with its entry and icon by this name; an icon theme
+    // without the installed icon leaves the copy built into the program.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Timyanka"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.example.Timyanka"),
+                         QIcon(QStringLiteral(":/icons/org.example.Timyanka.png"))));
 
     timyanka::platform::QtPlatform platform;
     timyanka::app::TFGlobal window(platform);

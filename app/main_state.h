@@ -5,6 +5,7 @@
 
 #include "app/spisok_builder.h"
 #include "base/recept_store.h"
+#include "base/search.h"
 #include "classification/classification.h"
 
 #include <cstdint>
@@ -18,7 +19,11 @@ inline constexpr const char* kNewBaseFile = "New.tmk";
 inline constexpr const char* kFlagsFolder = "flags";
 
 struct MainState {
+    explicit MainState(int32_t receptCapacity = base::kDefaultReceptCapacity)
+        : Recepts(receptCapacity) {}
+
     base::ReceptStore Recepts;
+    base::SearchIndex Index; // the store's texts for the search; synced before each search
     classification::Classification Classes;
     FilterCodes Filters;
     std::vector<int32_t> Spisok; // Ids of the listed recipes, in display order

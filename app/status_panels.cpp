@@ -1,5 +1,8 @@
 #include "app/status_panels.h"
 
+#include "dialogs/UOProgramme.h"
+#include "dialogs/credits.h"
+
 #include <QLabel>
 #include <QStatusBar>
 
@@ -24,9 +27,9 @@ QLabel* AddPanel(QStatusBar& bar, const char* name, const QString& text, int wid
 } // namespace
 
 QLabel* BuildStatusPanels(QStatusBar& bar) {
-    AddPanel(bar, "StatusCredit", QStringLiteral("Тимьянка 2 — домашняя кулинарная книга"), 230,
+    AddPanel(bar, "StatusCredit", dialogs::CreditText(dialogs::credits::kStatusAuthorCredit), 230,
              true);
-    AddPanel(bar, "StatusWeb", QStringLiteral("www.example.org"), 180, true);
+    AddPanel(bar, "StatusWeb", dialogs::CreditText(dialogs::credits::kStatusWebAddress), 180, true);
     QLabel* spisok = AddPanel(bar, "StatusSpisok", QString(), 310, false);
     AddPanel(bar, "StatusYear", QStringLiteral("2006г"), 0, true);
     return spisok;

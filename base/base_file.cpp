@@ -312,7 +312,7 @@ SaveResult SaveRecepts(std::span<const TRecept> recepts, const std::string& path
         }
         return result;
     }
-    switch (WriteFileSafely(path, SerializeBase(recepts))) {
+    switch (WriteFileSafely(path, SerializeBase(recepts), Backup::KeepOld)) {
     case WriteStatus::Ok:
         result.status = SaveStatus::Ok;
         break;

@@ -88,7 +88,9 @@ struct SaveResult {
 };
 
 // Writes the recipes to `path` so that the previous file survives every failure: a
-// temporary file beside it, flushed, then renamed over it. An empty list writes nothing.
+// temporary file beside it, flushed, then renamed over it. The file it replaces is kept
+// beside it as BackupPath(path), "<name>.bak", one save deep; a backup that cannot be made
+// fails the save (CannotWrite) before the file is touched. An empty list writes nothing.
 SaveResult SaveRecepts(std::span<const TRecept> recepts, const std::string& path);
 
 inline SaveResult SaveBase(const ReceptStore& store, const std::string& path) {

@@ -54,7 +54,8 @@ public:
     // QDialog::Rejected.
     virtual int ShowModal(QDialog& dialog) = 0;
 
-    // The desktop's verbs: "open" a file or a link, "print" a file. Returns at once.
+    // The desktop's verbs: "open" a file or a link (returns at once), "print" a file
+    // (shows a print preview and returns when it is closed).
     virtual bool ShellExecute(const QString& verb, const QString& target) = 0;
 
     virtual void Beep() = 0;

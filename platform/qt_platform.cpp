@@ -1,5 +1,7 @@
 #include "platform/qt_platform.h"
 
+#include "platform/qt_print.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -77,8 +79,12 @@ bool IsLink(const QString& target) {
 }
 
 bool QtPlatform::ShellExecute(const QString& verb, const QString& target) {
+    if (verb == QStringLiteral("print")) {
+        // The desktop has no print verb for HTML files; the sheet is laid out here and
+        // previewed, and the preview's print button leads to the system's printers.
+        return PreviewSheet(QApplication::activeWindow(), target);
+    }
     if (verb != QStringLiteral("open")) {
-        // The desktop has no print verb of its own; printing gets a preview of its own.
         return false;
     }
     const QUrl url = IsLink(target) ? QUrl(target, QUrl::StrictMode)

@@ -5,6 +5,7 @@ timyanka_packages=(
     libgtest-dev libgmock-dev
     nlohmann-json3-dev
     qt6-base-dev libgl1-mesa-dev libxkbcommon-dev
+    poppler-utils fonts-liberation fonts-dejavu-core
 )
 
 timyanka_install_missing() {

@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -65,7 +66,7 @@ TEST_F(WindowTest, EnlargingWidensTheListAndTheRecipeAndKeepsTheGroupsRight) {
 }
 
 TEST_F(WindowTest, TheStatusBarHasItsFourPanels) {
-    const QStringList texts = {Q("Тимьянка 2 — домашняя кулинарная книга"), Q("www.example.org"),
+    const QStringList texts = {Q("© 2026 Команда Тимьянки"), Q("www.example.org"),
                                Q("В базе 8 рецептов! Отсортировано 8 рецептов!"), Q("2006г")};
     const char* names[] = {"StatusCredit", "StatusWeb", "StatusSpisok", "StatusYear"};
     for (int i = 0; i < 4; ++i) {
@@ -219,7 +220,7 @@ TEST_F(WindowTest, CommandsReachThePlatformThroughTheirHandlers) {
     EXPECT_EQ(calls[0].kind, CallKind::OpenFile);
     EXPECT_EQ(calls[1].kind, CallKind::SaveFile);
     EXPECT_EQ(calls[2].kind, CallKind::Shell);
-    EXPECT_EQ(calls[2].text, Q("Help/index.html"));
+    EXPECT_EQ(calls[2].text, QDir::current().absoluteFilePath(Q("Help/index.html")));
     EXPECT_EQ(calls[2].args, QStringList{Q("open")});
 }
 

@@ -1,4 +1,5 @@
 #include "base/base_file.h"
+#include "base/file_io.h"
 
 #include "test_util.h"
 
@@ -9,7 +10,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace timyanka::base;
 using timyanka::testing::MakeRecept;
@@ -47,16 +51,16 @@ int Code(SaveStatus s) {
     return static_cast<int>(s);
 }
 
-bool OnlyFileIn(const fs::path& dir, const std::string& name) {
-    int n = 0;
+std::vector<std::string> FilesIn(const fs::path& dir) {
+    std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir)) {
-        if (e.path().filename() != name) {
-            return false;
-        }
-        ++n;
+        names.push_back(e.path().filename().string());
     }
-    return n == 1;
+    std::sort(names.begin(), names.end());
+    return names;
 }
+
+using Names = std::vector<std::string>;
 
 } // namespace
 
@@ -76,10 +80,11 @@ TEST(SaveBase, ReportsTheSavedFile) {
     EXPECT_EQ(SaveMessage(r, "BaseRecept.tmk"), "База рецептов сохранена:  BaseRecept.tmk");
 }
 
-TEST(SaveBase, AFileSizeLimitLeavesTheOldFileAndNoTemporary) {
+TEST(SaveBase, AFileSizeLimitLeavesTheOldFileItsBackupAndNoTemporary) {
     TempDir dir;
     const std::string path = dir.file("base.tmk");
     WriteBytes(path, "old base");
+    WriteBytes(path + ".bak", "older base");
     const int status = InChild([&] {
         rlimit lim{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &lim);
@@ -87,7 +92,9 @@ TEST(SaveBase, AFileSizeLimitLeavesTheOldFileAndNoTemporary) {
     });
     EXPECT_EQ(status, Code(SaveStatus::CannotWrite));
     EXPECT_EQ(ReadBytes(path), "old base");
-    EXPECT_TRUE(OnlyFileIn(dir.path(), "base.tmk"));
+    // The new file failed before the backup was due, so the earlier one is still there.
+    EXPECT_EQ(ReadBytes(path + ".bak"), "older base");
+    EXPECT_EQ(FilesIn(dir.path()), (Names{"base.tmk", "base.tmk.bak"}));
     EXPECT_EQ(SaveMessage(SaveResult{SaveStatus::CannotWrite, {}, {}}, path),
               "Файл не удается записать... :(");
 }
@@ -98,6 +105,7 @@ TEST(SaveBase, AFolderWithoutWritePermissionCannotBeCreatedIn) {
     fs::create_directory(folder);
     const std::string path = (folder / "base.tmk").string();
     WriteBytes(path, "old base");
+    WriteBytes(path + ".bak", "older base");
     chmod(folder.c_str(), 0555);
     chmod(dir.path().c_str(), 0755);
     const int status = InChild([&] {
@@ -111,33 +119,43 @@ TEST(SaveBase, AFolderWithoutWritePermissionCannotBeCreatedIn) {
     });
     EXPECT_EQ(status, Code(SaveStatus::CannotCreate));
     EXPECT_EQ(ReadBytes(path), "old base");
+    EXPECT_EQ(ReadBytes(path + ".bak"), "older base");
     chmod(folder.c_str(), 0755);
-    EXPECT_TRUE(OnlyFileIn(folder, "base.tmk"));
+    EXPECT_EQ(FilesIn(folder), (Names{"base.tmk", "base.tmk.bak"}));
     EXPECT_EQ(SaveMessage(SaveResult{SaveStatus::CannotCreate, {}, {}}, path),
               "Файл не удается создать... :(");
 }
 
-TEST(SaveBase, ReplacingAFileKeepsItsPermissions) {
+TEST(SaveBase, ReplacingAFileKeepsItsPermissionsInTheNewFileAndTheBackup) {
     TempDir dir;
     const std::string path = dir.file("base.tmk");
     WriteBytes(path, "old");
     chmod(path.c_str(), 0640);
     ASSERT_EQ(SaveBase(StoreOf(2), path).status, SaveStatus::Ok);
-    struct stat st {};
-    stat(path.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    for (const std::string& file : {path, path + ".bak"}) {
+        SCOPED_TRACE(file);
+        struct stat st {};
+        ASSERT_EQ(stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0640u);
+    }
+    EXPECT_EQ(ReadBytes(path + ".bak"), "old");
 }
 
-TEST(SaveBase, SavingOverASymbolicLinkReplacesItsTargetAndKeepsTheLink) {
+TEST(SaveBase, SavingOverASymbolicLinkReplacesItsTargetAndKeepsTheLinkAndTheBackupBesideIt) {
     TempDir dir;
-    const std::string target = dir.file("real.tmk");
+    fs::create_directory(dir.path() / "store");
+    const std::string target = dir.file("store/real.tmk");
     const std::string link = dir.file("link.tmk");
     WriteBytes(target, "old");
-    fs::create_symlink("real.tmk", link);
+    fs::create_symlink("store/real.tmk", link);
     const ReceptStore store = StoreOf(2);
     ASSERT_EQ(SaveBase(store, link).status, SaveStatus::Ok);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(target), SerializeBase(store.Recepts()));
+    EXPECT_EQ(BackupPath(link), target + ".bak");
+    EXPECT_EQ(ReadBytes(target + ".bak"), "old");
+    EXPECT_EQ(FilesIn(dir.path()), (Names{"link.tmk", "store"}));
+    EXPECT_EQ(FilesIn(dir.path() / "store"), (Names{"real.tmk", "real.tmk.bak"}));
 }
 
 TEST(SaveBase, ALineTooLongForTheFormatRefusesTheWholeSave) {
@@ -158,4 +176,5 @@ TEST(SaveBase, ALineTooLongForTheFormatRefusesTheWholeSave) {
               "Базу не удается сохранить: в рецепте «Рецепт1» строка текста 5 длиннее 255 "
               "знаков! :(");
     EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(FilesIn(dir.path()), (Names{"base.tmk"}));
 }

@@ -60,7 +60,9 @@ TEST(TmkMerge, AddsOnlyTheNamesTheBaseLacksIgnoringCase) {
     EXPECT_EQ(ReadBytes(base),
               SerializeBase(std::vector{Named("Борщ", {"свекла"}), Named("Tea"),
                                         Named("Щи", {"капуста"}), Named("ёжики"), Named("Плов")}));
-    EXPECT_EQ(FilesIn(dir.path()), (std::vector<std::string>{"base.tmk", "other.tmk"}));
+    // The base it replaced is kept beside it.
+    EXPECT_EQ(FilesIn(dir.path()),
+              (std::vector<std::string>{"base.tmk", "base.tmk.bak", "other.tmk"}));
 }
 
 TEST(TmkMerge, MergingABaseIntoItselfAddsNothingAndKeepsTheFile) {

@@ -19,8 +19,9 @@ std::string WriteMessage(base::WriteStatus status) {
     return base::SaveMessage(r, {});
 }
 
-bool WriteOutputFile(const std::string& path, std::string_view bytes, std::ostream& err) {
-    const base::WriteStatus status = base::WriteFileSafely(path, bytes);
+bool WriteOutputFile(const std::string& path, std::string_view bytes, std::ostream& err,
+                     base::Backup backup) {
+    const base::WriteStatus status = base::WriteFileSafely(path, bytes, backup);
     if (status != base::WriteStatus::Ok) {
         err << path << ": " << WriteMessage(status) << '\n';
         return false;
@@ -31,7 +32,7 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, std::ostre
 bool SaveBaseFile(const std::string& path, std::span<const base::TRecept> recepts,
                   std::ostream& err) {
     if (recepts.empty()) {
-        return WriteOutputFile(path, base::SerializeBase({}), err);
+        return WriteOutputFile(path, base::SerializeBase({}), err, base::Backup::KeepOld);
     }
     const base::SaveResult saved = base::SaveRecepts(recepts, path);
     if (saved.status != base::SaveStatus::Ok) {
