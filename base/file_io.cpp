@@ -151,7 +151,7 @@ constexpr std::string_view kTempLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kTempSuffixLength = 6;
 
-// "." + name + "." and the six letters mkostemp puts in place of its X's.
+// "." + name + ".", followed by the six letters or digits mkostemp puts for its X's.
 std::string TempPrefix(const std::string& folder, const std::string& name) {
     return folder + "/." + name + ".";
 }
