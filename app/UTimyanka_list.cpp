@@ -6,13 +6,16 @@
 #include "app/design_fonts.h"
 #include "app/recept_detail.h"
 #include "app/status_panels.h"
+#include "text/collation.h"
 #include "text/cp1251.h"
 #include "ui_UTimyanka.h"
 
 #include <QLabel>
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
 
 namespace timyanka::app {
 
@@ -132,17 +135,31 @@ void TFGlobal::N14Click() {
 }
 
 void TFGlobal::MainMenu_SortClick() {
-    std::vector<QString> names;
-    names.reserve(state_.Spisok.size());
-    for (int32_t id : state_.Spisok) {
-        names.push_back(ToQt(state_.Recepts.Recept(id).Name));
+    const base::ReceptStore& recepts = state_.Recepts;
+    const auto nameOf = [&recepts](int32_t id) -> const std::string& {
+        return recepts.Recept(id).Name;
+    };
+    const bool plain = std::all_of(state_.Spisok.begin(), state_.Spisok.end(),
+                                   [&](int32_t id) { return text::HasPlainCollation(nameOf(id)); });
+    if (plain) {
+        // The weights give the collator's order straight from the bytes; a base of 100,000
+        // names sorts without converting a single one.
+        std::sort(state_.Spisok.begin(), state_.Spisok.end(), [&](int32_t a, int32_t b) {
+            return text::ComparePlainNames(nameOf(a), nameOf(b)) < 0;
+        });
+    } else {
+        std::vector<QString> names;
+        names.reserve(state_.Spisok.size());
+        for (int32_t id : state_.Spisok) {
+            names.push_back(ToQt(nameOf(id)));
+        }
+        std::vector<int32_t> sorted;
+        sorted.reserve(state_.Spisok.size());
+        for (std::size_t i : platform_.NameCollator().SortOrder(names)) {
+            sorted.push_back(state_.Spisok[i]);
+        }
+        state_.Spisok = std::move(sorted);
     }
-    std::vector<int32_t> sorted;
-    sorted.reserve(state_.Spisok.size());
-    for (std::size_t i : platform_.NameCollator().SortOrder(names)) {
-        sorted.push_back(state_.Spisok[i]);
-    }
-    state_.Spisok = std::move(sorted);
     ShowSpisok();
     FocusGrid();
 }

@@ -1,7 +1,9 @@
-// Sorting the whole list by name as the sort command does it (names to QString, then the ICU
-// collator's sort keys), against a plain byte sort of the lower-cased names.
+// Sorting the whole list by name as the sort command does it: by the byte weights of the
+// collation for names that only hold plain characters, otherwise names to QString and the ICU
+// collator's sort keys; against a plain byte sort of the lower-cased names.
 #include "bench/register.h"
 #include "platform/qt_collator.h"
+#include "text/collation.h"
 #include "text/cp1251.h"
 
 #include <QString>
@@ -27,6 +29,27 @@ void SortByCollation(benchmark::State& state, Workbench& wb) {
     }
 }
 
+void SortByWeights(benchmark::State& state, Workbench& wb) {
+    const std::vector<base::TRecept>& recepts = wb.Data(SizeOf(state)).Recepts();
+    for (auto _ : state) {
+        ColdHeap(state);
+        std::vector<int32_t> ids(recepts.size());
+        std::iota(ids.begin(), ids.end(), int32_t{0});
+        const bool plain = std::all_of(ids.begin(), ids.end(), [&](int32_t id) {
+            return text::HasPlainCollation(recepts[static_cast<std::size_t>(id)].Name);
+        });
+        if (!plain) {
+            state.SkipWithError("the generated names should all be plain");
+            return;
+        }
+        std::sort(ids.begin(), ids.end(), [&](int32_t a, int32_t b) {
+            return text::ComparePlainNames(recepts[static_cast<std::size_t>(a)].Name,
+                                           recepts[static_cast<std::size_t>(b)].Name) < 0;
+        });
+        benchmark::DoNotOptimize(ids.data());
+    }
+}
+
 void ByteSortBaseline(benchmark::State& state, Workbench& wb) {
     const std::vector<base::TRecept>& recepts = wb.Data(SizeOf(state)).Recepts();
     for (auto _ : state) {
@@ -47,7 +70,8 @@ void ByteSortBaseline(benchmark::State& state, Workbench& wb) {
 } // namespace
 
 void RegisterSortBenchmarks(Workbench& wb) {
-    AtBothSizes(benchmark::RegisterBenchmark("Sort/Collation", SortByCollation, std::ref(wb)));
+    AtBothSizes(benchmark::RegisterBenchmark("Sort/Weights", SortByWeights, std::ref(wb)));
+    AtBothSizes(benchmark::RegisterBenchmark("Sort/Collator", SortByCollation, std::ref(wb)));
     AtBothSizes(benchmark::RegisterBenchmark("Baseline/ByteSort", ByteSortBaseline, std::ref(wb)));
 }
 

@@ -25,7 +25,8 @@ PAIRS = [
     ("Search/NameOnly/Picker", "Baseline/Memmem/Names/Picker", None),
     ("Merge/File", "Baseline/ReadOtherFile", 2.0),
     ("Merge/InMemory", "Baseline/ReadOtherFile", None),
-    ("Sort/Collation", "Baseline/ByteSort", None),
+    ("Sort/Weights", "Baseline/ByteSort", None),
+    ("Sort/Collator", "Baseline/ByteSort", None),
     ("Gui/StartUp", "Gui/LoadBase", None),
     ("Gui/ProcessStartUp", "Gui/LoadBase", None),
 ]

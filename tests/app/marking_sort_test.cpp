@@ -42,6 +42,35 @@ TEST_F(MarkingSortTest, SortOrdersTheListByNameAndKeepsEachRowsId) {
     EXPECT_EQ(State().ReceptCount(), 12);
 }
 
+// Names the byte weights handle, and names with a sign that weighs as several letters ("№"),
+// which the desktop's collator sorts: either way each row follows the collator's order.
+TEST_F(MarkingSortTest, EveryListEndsInTheCollatorsOrder) {
+    const std::vector<std::vector<const char*>> bases = {
+        {"Щи", "Салат «Мимоза»", "салат", "Ёж", "Еда", "ежевика", "Pizza", "пицца", " Все",
+         "Чай-масала", "Чай", "Салат 10", "Салат 2"},
+        {"Щи", "Салат №2", "Салат №10", "Салат Nord", "салат", "Ёж", "Еда", "Pizza"},
+    };
+    for (const std::vector<const char*>& names : bases) {
+        std::vector<base::TRecept> r;
+        for (const char* name : names) {
+            r.push_back(MakeRecept(name));
+            r.back().Id = static_cast<int32_t>(r.size() - 1);
+        }
+        WriteBase(File("sort.tmk"), r);
+        platform_.QueueOpenFile(Q(File("sort.tmk").c_str()));
+        Trigger("MainMenu_Open");
+        Trigger("MainMenu_Sort");
+        const Names sorted = Listed();
+        ASSERT_EQ(sorted.size(), names.size());
+        for (std::size_t i = 1; i < sorted.size(); ++i) {
+            EXPECT_LE(platform_.NameCollator().Compare(QString::fromStdString(sorted[i - 1]),
+                                                       QString::fromStdString(sorted[i])),
+                      0)
+                << sorted[i - 1] << " before " << sorted[i];
+        }
+    }
+}
+
 TEST_F(MarkingSortTest, SortOfAnEmptyListShowsTheEmptyList) {
     Choose("CClass", "БУТЕРБРОДЫ");
     Trigger("MainMenu_Sort");
