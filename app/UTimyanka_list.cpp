@@ -144,9 +144,17 @@ void TFGlobal::MainMenu_SortClick() {
     if (plain) {
         // The weights give the collator's order straight from the bytes; a base of 100,000
         // names sorts without converting a single one.
-        std::sort(state_.Spisok.begin(), state_.Spisok.end(), [&](int32_t a, int32_t b) {
-            return text::ComparePlainNames(nameOf(a), nameOf(b)) < 0;
-        });
+        std::vector<std::string_view> names;
+        names.reserve(state_.Spisok.size());
+        for (int32_t id : state_.Spisok) {
+            names.emplace_back(nameOf(id));
+        }
+        std::vector<int32_t> sorted;
+        sorted.reserve(state_.Spisok.size());
+        for (std::size_t i : text::PlainSortOrder(names)) {
+            sorted.push_back(state_.Spisok[i]);
+        }
+        state_.Spisok = std::move(sorted);
     } else {
         std::vector<QString> names;
         names.reserve(state_.Spisok.size());

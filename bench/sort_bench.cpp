@@ -33,19 +33,19 @@ void SortByWeights(benchmark::State& state, Workbench& wb) {
     const std::vector<base::TRecept>& recepts = wb.Data(SizeOf(state)).Recepts();
     for (auto _ : state) {
         ColdHeap(state);
-        std::vector<int32_t> ids(recepts.size());
-        std::iota(ids.begin(), ids.end(), int32_t{0});
-        const bool plain = std::all_of(ids.begin(), ids.end(), [&](int32_t id) {
-            return text::HasPlainCollation(recepts[static_cast<std::size_t>(id)].Name);
+        std::vector<std::string_view> names;
+        names.reserve(recepts.size());
+        for (const base::TRecept& r : recepts) {
+            names.emplace_back(r.Name);
+        }
+        const bool plain = std::all_of(names.begin(), names.end(), [](std::string_view n) {
+            return text::HasPlainCollation(n);
         });
         if (!plain) {
             state.SkipWithError("the generated names should all be plain");
             return;
         }
-        std::sort(ids.begin(), ids.end(), [&](int32_t a, int32_t b) {
-            return text::ComparePlainNames(recepts[static_cast<std::size_t>(a)].Name,
-                                           recepts[static_cast<std::size_t>(b)].Name) < 0;
-        });
+        const std::vector<std::size_t> ids = text::PlainSortOrder(names);
         benchmark::DoNotOptimize(ids.data());
     }
 }

@@ -1,5 +1,6 @@
 #include "text/collation.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -81,7 +82,62 @@ int CompareBy(const std::array<uint8_t, 256>& weights, std::string_view a, std::
     }
 }
 
+// The first sixteen first weights of a name, packed so that comparing two prefixes as numbers
+// gives the order of the names whenever the prefixes differ (a name that ends pads with 0,
+// below every weight, as a shorter name comes first).
+struct Prefix {
+    uint64_t high = 0;
+    uint64_t low = 0;
+    uint32_t index = 0;
+};
+
+Prefix PrefixOf(std::string_view name, uint32_t index) {
+    Prefix p;
+    p.index = index;
+    int taken = 0;
+    for (char c : name) {
+        const uint64_t w = Primary(c);
+        if (w == 0) {
+            continue;
+        }
+        if (taken < 8) {
+            p.high |= w << (8 * (7 - taken));
+        } else {
+            p.low |= w << (8 * (15 - taken));
+        }
+        if (++taken == 16) {
+            break;
+        }
+    }
+    return p;
+}
+
 } // namespace
+
+std::vector<std::size_t> PlainSortOrder(std::span<const std::string_view> names) {
+    // Sorting small prefixes kept side by side settles nearly every comparison without
+    // reading the names themselves, which lie scattered over the whole base.
+    std::vector<Prefix> prefixes;
+    prefixes.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        prefixes.push_back(PrefixOf(names[i], static_cast<uint32_t>(i)));
+    }
+    std::sort(prefixes.begin(), prefixes.end(), [names](const Prefix& a, const Prefix& b) {
+        if (a.high != b.high) {
+            return a.high < b.high;
+        }
+        if (a.low != b.low) {
+            return a.low < b.low;
+        }
+        return ComparePlainNames(names[a.index], names[b.index]) < 0;
+    });
+    std::vector<std::size_t> order;
+    order.reserve(prefixes.size());
+    for (const Prefix& p : prefixes) {
+        order.push_back(p.index);
+    }
+    return order;
+}
 
 bool HasPlainCollation(std::string_view name) {
     for (char c : name) {

@@ -109,5 +109,38 @@ TEST_F(CollationTest, AgreesOnRandomNames) {
     }
 }
 
+TEST_F(CollationTest, SortOrderFollowsTheCollatorAlsoBeyondTheFirstSixteenLetters) {
+    // Long shared beginnings, differences of case and of е against ё late in the name, names
+    // that are beginnings of others, blanks and skipped characters.
+    const std::string common = text::Cp1251Literal("Салат из свежих овощей ");
+    std::vector<std::string> names;
+    std::mt19937 rng(7);
+    const std::string tails[] = {text::Cp1251Literal("с ёжиком"),
+                                 text::Cp1251Literal("С ЕЖИКОМ"),
+                                 text::Cp1251Literal("с ежиком"),
+                                 text::Cp1251Literal("с"),
+                                 "",
+                                 text::Cp1251Literal("и сыром"),
+                                 std::string("­") + text::Cp1251Literal("и сыром"),
+                                 text::Cp1251Literal("и сыр")};
+    for (int i = 0; i < 400; ++i) {
+        const std::string head = common.substr(0, rng() % (common.size() + 1));
+        names.push_back(head + tails[rng() % std::size(tails)]);
+    }
+    const std::vector<std::string_view> views(names.begin(), names.end());
+    const std::vector<std::size_t> order = text::PlainSortOrder(views);
+    ASSERT_EQ(order.size(), names.size());
+    std::vector<bool> seen(names.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        ASSERT_LT(order[k], names.size());
+        ASSERT_FALSE(seen[order[k]]);
+        seen[order[k]] = true;
+        if (k > 0) {
+            ASSERT_LE(collator_.Compare(Qt(names[order[k - 1]]), Qt(names[order[k]])), 0)
+                << Show(names[order[k - 1]]) << " before " << Show(names[order[k]]);
+        }
+    }
+}
+
 } // namespace
 } // namespace timyanka
