@@ -3,7 +3,13 @@
 #include "base/file_io.h"
 #include "text/cp1251.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace timyanka::base {
 namespace {
@@ -12,53 +18,133 @@ namespace {
 constexpr std::size_t kMinRecordSize = 4 + 5 + 4 + 4 + 12;
 constexpr std::size_t kMinStringSize = 5;
 
-class Reader {
+// The bytes of a file already in memory.
+class MemorySource {
 public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
 
     std::size_t Offset() const { return pos_; }
-    std::size_t Left() const { return bytes_.size() - pos_; }
+    std::size_t Size() const { return bytes_.size(); }
+
+    // The next n bytes, n at most what is left; they stay valid until the next call.
+    const char* Take(std::size_t n) {
+        const char* p = bytes_.data() + pos_;
+        pos_ += n;
+        return p;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+// A regular file read through a window of a megabyte that is refilled as the parser moves on,
+// so that the file's bytes never lie in memory whole beside the recipes made of them: for a
+// large base that buffer would be as large as the file and every page of it freshly touched.
+// The file's size is taken as the stat says; a file that turns out shorter, or a read that
+// fails, ends the parse (Failed()) and the caller reads it again whole.
+class FileSource {
+public:
+    static constexpr std::size_t kWindow = std::size_t{1} << 20;
+
+    FileSource(int fd, std::size_t size)
+        : fd_(fd), size_(size), buffer_(std::make_unique_for_overwrite<char[]>(kWindow)) {}
+
+    std::size_t Offset() const { return start_ + pos_; }
+    std::size_t Size() const { return size_; }
+    bool Failed() const { return failed_; }
+
+    // The next n bytes, n at most what is left and far below the window; nullptr when the
+    // file does not deliver them.
+    const char* Take(std::size_t n) {
+        if (end_ - pos_ < n && !Refill(n)) {
+            failed_ = true;
+            return nullptr;
+        }
+        const char* p = buffer_.get() + pos_;
+        pos_ += n;
+        return p;
+    }
+
+private:
+    bool Refill(std::size_t n) {
+        const std::size_t kept = end_ - pos_;
+        std::memmove(buffer_.get(), buffer_.get() + pos_, kept);
+        start_ += pos_;
+        pos_ = 0;
+        end_ = kept;
+        const std::size_t wanted = std::min(kWindow, size_ - start_);
+        while (end_ < wanted) {
+            const ssize_t got = ::read(fd_, buffer_.get() + end_, wanted - end_);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                break;
+            }
+            end_ += static_cast<std::size_t>(got);
+        }
+        return end_ >= n;
+    }
+
+    int fd_;
+    std::size_t size_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t start_ = 0; // the file offset of buffer_[0]
+    std::size_t pos_ = 0;   // the next byte in buffer_
+    std::size_t end_ = 0;   // the bytes of buffer_ filled
+    bool failed_ = false;
+};
+
+template <typename Source> class Reader {
+public:
+    explicit Reader(Source& source) : source_(source) {}
+
+    std::size_t Offset() const { return source_.Offset(); }
+    std::size_t Left() const { return source_.Size() - source_.Offset(); }
 
     bool Int32(int32_t& v) {
         if (Left() < 4) {
             return false;
         }
-        const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+        const auto* p = reinterpret_cast<const unsigned char*>(source_.Take(4));
+        if (p == nullptr) {
+            return false;
+        }
         v = static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
                                  static_cast<uint32_t>(p[2]) << 16 |
                                  static_cast<uint32_t>(p[3]) << 24);
-        pos_ += 4;
         return true;
     }
 
-    // A length-prefixed string; the text ends at its first zero byte.
+    // A length-prefixed string; the text ends at its first zero byte. The callers report a
+    // bad length or a missing zero byte at the offset they noted before the string.
     ParseFault String(std::string& out, int64_t& badValue) {
         int32_t len = 0;
         if (!Int32(len)) {
             return ParseFault::Truncated;
         }
         if (len < 1 || len > static_cast<int32_t>(kMaxStoredString + 1)) {
-            pos_ -= 4;
             badValue = len;
             return ParseFault::BadStringLength;
         }
         if (Left() < static_cast<std::size_t>(len)) {
             return ParseFault::Truncated;
         }
-        const char* p = bytes_.data() + pos_;
+        const char* p = source_.Take(static_cast<std::size_t>(len));
+        if (p == nullptr) {
+            return ParseFault::Truncated;
+        }
         const void* zero = std::memchr(p, 0, static_cast<std::size_t>(len));
         if (zero == nullptr) {
-            pos_ -= 4;
             return ParseFault::MissingZeroByte;
         }
         out.assign(p, static_cast<const char*>(zero));
-        pos_ += static_cast<std::size_t>(len);
         return ParseFault::None;
     }
 
 private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
+    Source& source_;
 };
 
 ParseResult Fail(ParseFault fault, std::size_t offset, int32_t record, int64_t value = 0) {
@@ -72,7 +158,8 @@ ParseResult Fail(ParseFault fault, std::size_t offset, int32_t record, int64_t v
     return r;
 }
 
-ParseFault ReadLines(Reader& in, Lines& lines, std::size_t& faultOffset, int64_t& value) {
+template <typename Source>
+ParseFault ReadLines(Reader<Source>& in, Lines& lines, std::size_t& faultOffset, int64_t& value) {
     int32_t count = 0;
     faultOffset = in.Offset();
     if (!in.Int32(count)) {
@@ -102,17 +189,38 @@ ParseFault ReadLines(Reader& in, Lines& lines, std::size_t& faultOffset, int64_t
     return ParseFault::None;
 }
 
-void PutInt32(std::string& out, int32_t v) {
+// Appends the file image of recipes to `Out`: a std::string, or the window of a streamed
+// save. One writer for both, so that a saved file and SerializeBase agree byte for byte.
+template <typename Out> void PutInt32(Out& out, int32_t v) {
     const auto u = static_cast<uint32_t>(v);
     const char b[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
                        static_cast<char>((u >> 16) & 0xFF), static_cast<char>((u >> 24) & 0xFF)};
     out.append(b, 4);
 }
 
-void PutString(std::string& out, const std::string& s) {
+template <typename Out> void PutString(Out& out, const std::string& s) {
     PutInt32(out, static_cast<int32_t>(s.size() + 1));
-    out.append(s);
+    out.append(s.data(), s.size());
     out.push_back('\0');
+}
+
+template <typename Out> void PutRecepts(Out& out, std::span<const TRecept> recepts) {
+    PutInt32(out, static_cast<int32_t>(recepts.size()));
+    for (const TRecept& r : recepts) {
+        PutInt32(out, r.National);
+        PutString(out, r.Name);
+        for (const Lines* lines : {&r.Ingridient, &r.Text}) {
+            PutInt32(out, static_cast<int32_t>(lines->size()));
+            for (const auto& l : *lines) {
+                PutString(out, l);
+                out.Filled();
+            }
+        }
+        PutInt32(out, r.Class);
+        PutInt32(out, r.PodClass);
+        PutInt32(out, r.Osoboe);
+        out.Filled();
+    }
 }
 
 std::size_t SerializedSize(std::span<const TRecept> recepts) {
@@ -128,11 +236,57 @@ std::size_t SerializedSize(std::span<const TRecept> recepts) {
     return size;
 }
 
-} // namespace
+// A whole image in one string, reserved at its exact size.
+class StringOut {
+public:
+    explicit StringOut(std::string& s) : s_(s) {}
+    void append(const char* p, std::size_t n) { s_.append(p, n); }
+    void push_back(char c) { s_.push_back(c); }
+    void Filled() {}
 
-ParseResult ParseBase(std::string_view bytes, int32_t capacity, std::vector<TRecept>& out) {
+private:
+    std::string& s_;
+};
+
+// A window of about a megabyte handed to the sink whenever it fills: a save touches that much
+// fresh memory, not a second copy of the base.
+class WindowOut {
+public:
+    static constexpr std::size_t kWindow = std::size_t{1} << 20;
+
+    explicit WindowOut(FileSink& sink) : sink_(sink) {
+        // Filled() comes after every line, so the window outgrows kWindow by one line at most:
+        // 260 bytes for strings that fit the format.
+        window_.reserve(kWindow + 1024);
+    }
+    void append(const char* p, std::size_t n) { window_.append(p, n); }
+    void push_back(char c) { window_.push_back(c); }
+    void Filled() {
+        if (window_.size() >= kWindow) {
+            Flush();
+        }
+    }
+    // Hands on what is left; false when any write failed.
+    bool Finish() {
+        Flush();
+        return ok_;
+    }
+
+private:
+    void Flush() {
+        ok_ = ok_ && sink_.Write(window_);
+        window_.clear();
+    }
+
+    FileSink& sink_;
+    std::string window_;
+    bool ok_ = true;
+};
+
+template <typename Source>
+ParseResult Parse(Source& source, int32_t capacity, std::vector<TRecept>& out) {
     out.clear();
-    Reader in(bytes);
+    Reader<Source> in(source);
     int32_t count = 0;
     if (!in.Int32(count)) {
         return {}; // too short to hold a count: an empty base
@@ -144,7 +298,7 @@ ParseResult ParseBase(std::string_view bytes, int32_t capacity, std::vector<TRec
         return Fail(ParseFault::TooManyRecepts, 0, -1, count);
     }
     if (static_cast<std::size_t>(count) > in.Left() / kMinRecordSize) {
-        return Fail(ParseFault::Truncated, bytes.size(), -1, count);
+        return Fail(ParseFault::Truncated, source.Size(), -1, count);
     }
 
     std::vector<TRecept> staged(static_cast<std::size_t>(count));
@@ -166,11 +320,18 @@ ParseResult ParseBase(std::string_view bytes, int32_t capacity, std::vector<TRec
             }
         }
         if (!in.Int32(r.Class) || !in.Int32(r.PodClass) || !in.Int32(r.Osoboe)) {
-            return Fail(ParseFault::Truncated, bytes.size(), i);
+            return Fail(ParseFault::Truncated, source.Size(), i);
         }
     }
     out = std::move(staged);
     return {};
+}
+
+} // namespace
+
+ParseResult ParseBase(std::string_view bytes, int32_t capacity, std::vector<TRecept>& out) {
+    MemorySource source(bytes);
+    return Parse(source, capacity, out);
 }
 
 std::string DescribeFault(const ParseResult& r) {
@@ -213,14 +374,57 @@ LoadResult FromParse(const ParseResult& parse) {
 
 } // namespace
 
-LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<TRecept>& out) {
+namespace {
+
+struct OpenFile {
+    explicit OpenFile(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    int fd;
+};
+
+LoadResult CannotOpen() {
+    LoadResult result;
+    result.status = LoadStatus::CannotOpen;
+    return result;
+}
+
+// The file whole in memory, then parsed: for what is not a plain file of known size, and to
+// tell exactly what is wrong with a file that failed to parse a window at a time.
+LoadResult ReadWholeAndParse(const std::string& path, int32_t capacity, std::vector<TRecept>& out) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
-        LoadResult result;
-        result.status = LoadStatus::CannotOpen;
-        return result;
+        return CannotOpen();
     }
     return FromParse(ParseBase(bytes, capacity, out));
+}
+
+} // namespace
+
+LoadResult ReadBaseFile(const std::string& path, int32_t capacity, std::vector<TRecept>& out) {
+    out.clear();
+    {
+        const OpenFile file(path);
+        if (file.fd < 0) {
+            return CannotOpen();
+        }
+        struct stat st {};
+        if (::fstat(file.fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+            FileSource source(file.fd, static_cast<std::size_t>(st.st_size));
+            const ParseResult parse = Parse(source, capacity, out);
+            if (parse.status == ParseStatus::Ok && !source.Failed()) {
+                return FromParse(parse);
+            }
+            // Malformed, or changed while it was read: the whole bytes decide, exactly as
+            // ParseBase does on them.
+        }
+    }
+    return ReadWholeAndParse(path, capacity, out);
 }
 
 LoadResult LoadBaseBytes(ReceptStore& store, std::string_view bytes) {
@@ -233,13 +437,12 @@ LoadResult LoadBaseBytes(ReceptStore& store, std::string_view bytes) {
 }
 
 LoadResult LoadBase(ReceptStore& store, const std::string& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        LoadResult result;
-        result.status = LoadStatus::CannotOpen;
-        return result;
+    std::vector<TRecept> staged;
+    const LoadResult result = ReadBaseFile(path, store.Capacity(), staged);
+    if (result.status == LoadStatus::Ok) {
+        store.ReplaceAll(std::move(staged));
     }
-    return LoadBaseBytes(store, bytes);
+    return result;
 }
 
 std::string LoadMessage(LoadStatus status, int32_t capacity) {
@@ -276,23 +479,17 @@ TooLongString FindTooLongString(std::span<const TRecept> recepts) {
 }
 
 std::string SerializeBase(std::span<const TRecept> recepts) {
-    std::string out;
-    out.reserve(SerializedSize(recepts));
-    PutInt32(out, static_cast<int32_t>(recepts.size()));
-    for (const TRecept& r : recepts) {
-        PutInt32(out, r.National);
-        PutString(out, r.Name);
-        for (const Lines* lines : {&r.Ingridient, &r.Text}) {
-            PutInt32(out, static_cast<int32_t>(lines->size()));
-            for (const auto& l : *lines) {
-                PutString(out, l);
-            }
-        }
-        PutInt32(out, r.Class);
-        PutInt32(out, r.PodClass);
-        PutInt32(out, r.Osoboe);
-    }
-    return out;
+    std::string image;
+    image.reserve(SerializedSize(recepts));
+    StringOut out(image);
+    PutRecepts(out, recepts);
+    return image;
+}
+
+bool WriteBase(std::span<const TRecept> recepts, FileSink& sink) {
+    WindowOut out(sink);
+    PutRecepts(out, recepts);
+    return out.Finish();
 }
 
 SaveResult SaveRecepts(std::span<const TRecept> recepts, const std::string& path) {
@@ -312,7 +509,8 @@ SaveResult SaveRecepts(std::span<const TRecept> recepts, const std::string& path
         }
         return result;
     }
-    switch (WriteFileSafely(path, SerializeBase(recepts), Backup::KeepOld)) {
+    const auto produce = [recepts](FileSink& sink) { return WriteBase(recepts, sink); };
+    switch (WriteFileSafelyStreamed(path, produce, Backup::KeepOld)) {
     case WriteStatus::Ok:
         result.status = SaveStatus::Ok;
         break;

@@ -2,6 +2,7 @@
 // serialising work on memory; LoadBase and SaveBase tie them to files and to the store.
 #pragma once
 
+#include "base/file_io.h"
 #include "base/recept.h"
 #include "base/recept_store.h"
 
@@ -78,6 +79,10 @@ TooLongString FindTooLongString(std::span<const TRecept> recepts);
 
 // The file image of these recipes, in this order. Strings must fit (FindTooLongString).
 std::string SerializeBase(std::span<const TRecept> recepts);
+
+// The same image handed to `sink` a megabyte at a time, as a save writes it; false when the
+// sink refused a piece (nothing more is handed on then).
+bool WriteBase(std::span<const TRecept> recepts, FileSink& sink);
 
 enum class SaveStatus { Ok, NothingToSave, StringTooLong, CannotCreate, CannotWrite };
 

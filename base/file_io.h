@@ -1,6 +1,8 @@
-// Whole-file reading and crash-safe whole-file writing, shared by base files and tools.
+// Whole-file reading and crash-safe writing of whole files, from memory or made piece by piece
+// while they are written; shared by base files and tools.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,29 @@ enum class Backup { None, KeepOld };
 // their writer lives; a write removes the ones of its target that a killed writer left.
 WriteStatus WriteFileSafely(const std::string& path, std::string_view bytes,
                             Backup backup = Backup::None);
+
+// Where a streamed write sends the bytes of the file, piece by piece and in order.
+class FileSink {
+public:
+    // False once the file cannot take them (disk full, file size limit); the write then fails
+    // and later pieces are refused as well.
+    virtual bool Write(std::string_view bytes) = 0;
+
+protected:
+    FileSink() = default;
+    FileSink(const FileSink&) = default;
+    FileSink& operator=(const FileSink&) = default;
+    ~FileSink() = default;
+};
+
+// WriteFileSafely for a file that is made while it is written, so that its image never has to
+// be in memory whole: `produce` hands the bytes to the sink and returns true when it handed
+// them all. When it returns false (on its own or because the sink refused) the write fails
+// with CannotWrite and the target and its backup stay as they were. Every guarantee of
+// WriteFileSafely holds; the backup is made only after the whole new file is on disk.
+WriteStatus WriteFileSafelyStreamed(const std::string& path,
+                                    const std::function<bool(FileSink&)>& produce,
+                                    Backup backup = Backup::None);
 
 // Where a write of `path` with Backup::KeepOld keeps the replaced file: beside the file a
 // symbolic link leads to, with ".bak" appended to its name.

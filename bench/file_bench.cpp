@@ -7,11 +7,36 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace timyanka::bench {
 namespace {
+
+long MinorFaults() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+// Fresh pages cost more than anything else an operation on a large base does here (see the
+// README), so the benchmarks that read a base note how many each iteration touched.
+class FaultCount {
+public:
+    void Start() { start_ = MinorFaults(); }
+    void Stop() { total_ += MinorFaults() - start_; }
+    void Report(benchmark::State& state) const {
+        if (state.iterations() > 0) {
+            state.counters["page_faults"] =
+                static_cast<double>(total_) / static_cast<double>(state.iterations());
+        }
+    }
+
+private:
+    long start_ = 0;
+    long total_ = 0;
+};
 
 // open, one read of the whole size, close: the floor for any reader of the file.
 bool ReadInOneGo(const std::string& path) {
@@ -62,14 +87,19 @@ void LoadBase(benchmark::State& state, Workbench& wb) {
     const std::string& path = data.BasePath();
     ReadInOneGo(path); // the page cache holds the file from here on
     base::ReceptStore store(data.Size());
+    FaultCount faults;
     for (auto _ : state) {
         // Start-up loads into an empty store; freeing the previous base is not the load's cost.
         Untimed(state, [&store] { store.ClearBase(); });
-        if (base::LoadBase(store, path).status != base::LoadStatus::Ok) {
+        faults.Start();
+        const bool ok = base::LoadBase(store, path).status == base::LoadStatus::Ok;
+        faults.Stop();
+        if (!ok) {
             state.SkipWithError("LoadBase failed");
             break;
         }
     }
+    faults.Report(state);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * data.BaseFileSize()));
 }
 
@@ -77,13 +107,18 @@ void ReadFileBaseline(benchmark::State& state, Workbench& wb) {
     Corpus& data = wb.Data(SizeOf(state));
     const std::string& path = data.BasePath();
     ReadInOneGo(path);
+    FaultCount faults;
     for (auto _ : state) {
         ColdHeap(state);
-        if (!ReadInOneGo(path)) {
+        faults.Start();
+        const bool ok = ReadInOneGo(path);
+        faults.Stop();
+        if (!ok) {
             state.SkipWithError("cannot read the base file");
             break;
         }
     }
+    faults.Report(state);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * data.BaseFileSize()));
 }
 

@@ -37,6 +37,7 @@ NOTES = [
     ("listed", "listed {:.0f}"),
     ("peak_rss_mb", "peak RSS {:.0f} MB"),
     ("file_mb", "file {:.0f} MB"),
+    ("page_faults", "{:.0f} page faults"),
 ]
 
 GOAL_SIZE = 100000
