@@ -8,6 +8,13 @@ timyanka_packages=(
     poppler-utils fonts-liberation fonts-dejavu-core
 )
 
+# What scripts/screenshot needs to drive the installed program on a real X server: the
+# server, a window manager (so that focus comes back to the main window after each modal
+# dialog), keyboard and window control, and capture and measure of the pictures.
+timyanka_screenshot_packages=(
+    xvfb openbox xdotool imagemagick x11-utils
+)
+
 timyanka_install_missing() {
     local missing=()
     local pkg
