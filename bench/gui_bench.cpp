@@ -6,6 +6,7 @@
 #include "platform/testing/recording_platform.h"
 
 #include <QApplication>
+#include <QComboBox>
 
 #include <cstdio>
 #include <filesystem>
@@ -92,6 +93,36 @@ void ShowSpisok(benchmark::State& state, Workbench& wb) {
     state.counters["listed"] = window->State().SpisokCount();
 }
 
+// What every picker change does: the list built afresh from the pickers, then shown. "All" has
+// every picker at " Все" (the whole base listed), "Narrow" a class and a cuisine chosen.
+void BuildShowSpisok(benchmark::State& state, Workbench& wb, bool narrow) {
+    Corpus& data = wb.Data(SizeOf(state));
+    const CurrentFolder here(WorkingFolder(data));
+    platform::testing::RecordingPlatform platform;
+    std::unique_ptr<app::TFGlobal> window;
+    if (!StartWindow(platform, window)) {
+        state.SkipWithError("the window did not start cleanly");
+        return;
+    }
+    if (narrow) {
+        for (const char* name : {"CClass", "CNational"}) {
+            auto* box = window->findChild<QComboBox*>(QString::fromLatin1(name));
+            if (box == nullptr || box->count() < 4) {
+                state.SkipWithError("no picker to choose from");
+                return;
+            }
+            box->setCurrentIndex(3);
+            emit box->activated(3);
+        }
+    }
+    for (auto _ : state) {
+        window->BuildSpisok();
+        window->ShowSpisok();
+        QCoreApplication::processEvents();
+    }
+    state.counters["listed"] = window->State().SpisokCount();
+}
+
 // The whole program start in a fresh process, from exec to the first list shown and the
 // window closed again; the child reports its peak resident memory.
 void ProcessStartUp(benchmark::State& state, Workbench& wb) {
@@ -147,6 +178,10 @@ void RegisterGuiBenchmarks(Workbench& wb) {
     RegisterLoadBenchmark(wb, "Gui/LoadBase");
     AtBothSizes(benchmark::RegisterBenchmark("Gui/StartUp", StartUp, std::ref(wb)));
     AtBothSizes(benchmark::RegisterBenchmark("Gui/ShowSpisok", ShowSpisok, std::ref(wb)));
+    AtBothSizes(benchmark::RegisterBenchmark("Gui/BuildShowSpisok/All", BuildShowSpisok,
+                                             std::ref(wb), false));
+    AtBothSizes(benchmark::RegisterBenchmark("Gui/BuildShowSpisok/Narrow", BuildShowSpisok,
+                                             std::ref(wb), true));
     AtBothSizes(benchmark::RegisterBenchmark("Gui/ProcessStartUp", ProcessStartUp, std::ref(wb)));
 }
 
