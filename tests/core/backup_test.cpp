@@ -26,6 +26,8 @@
 #include <vector>
 
 using namespace timyanka::base;
+using timyanka::testing::FilesIn;
+using timyanka::testing::InChild;
 using timyanka::testing::MakeRecept;
 using timyanka::testing::ReadBytes;
 using timyanka::testing::TempDir;
@@ -35,15 +37,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Names = std::vector<std::string>;
-
-Names FilesIn(const fs::path& dir) {
-    Names names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 std::vector<TRecept> Recepts(int n, const char* name = "Рецепт") {
     std::vector<TRecept> out;
@@ -57,17 +50,6 @@ std::vector<TRecept> Recepts(int n, const char* name = "Рецепт") {
 }
 
 constexpr int kNoSeccomp = 99;
-
-// Runs `body` in a child process and returns its exit status (or -signal).
-int InChild(const std::function<int()>& body) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        _exit(body());
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
 
 // From here on link() and linkat() fail with EPERM, as on a FAT memory stick, which has no
 // hard links. False where the kernel offers no seccomp filter.

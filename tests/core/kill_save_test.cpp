@@ -19,6 +19,7 @@
 #include <vector>
 
 using namespace timyanka::base;
+using timyanka::testing::FilesIn;
 using timyanka::testing::ReadBytes;
 using timyanka::testing::TempDir;
 using timyanka::testing::W;
@@ -93,15 +94,6 @@ int SaveInChild(const std::vector<TRecept>& recepts, const std::string& path,
 
 bool SavedWell(int status) {
     return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-std::vector<std::string> FilesIn(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 } // namespace

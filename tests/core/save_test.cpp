@@ -16,6 +16,8 @@
 #include <vector>
 
 using namespace timyanka::base;
+using timyanka::testing::FilesIn;
+using timyanka::testing::InChild;
 using timyanka::testing::MakeRecept;
 using timyanka::testing::ReadBytes;
 using timyanka::testing::TempDir;
@@ -36,28 +38,8 @@ ReceptStore StoreOf(int n) {
     return s;
 }
 
-// Runs `body` in a child process and returns its exit status (or -signal).
-int InChild(const std::function<int()>& body) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        _exit(body());
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
-
 int Code(SaveStatus s) {
     return static_cast<int>(s);
-}
-
-std::vector<std::string> FilesIn(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 using Names = std::vector<std::string>;

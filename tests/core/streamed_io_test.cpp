@@ -20,6 +20,8 @@
 #include <vector>
 
 using namespace timyanka::base;
+using timyanka::testing::FilesIn;
+using timyanka::testing::InChild;
 using timyanka::testing::MakeRecept;
 using timyanka::testing::ReadBytes;
 using timyanka::testing::TempDir;
@@ -84,25 +86,6 @@ std::string WithInt(std::string bytes, std::size_t at, int32_t v) {
         bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(u >> (8 * i));
     }
     return bytes;
-}
-
-Names FilesIn(const fs::path& dir) {
-    Names names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-int InChild(const std::function<int()>& body) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        _exit(body());
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
 // Keeps every piece it is handed; refuses the one numbered `refuse` (from 0) and all after.

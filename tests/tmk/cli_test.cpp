@@ -15,15 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> FilesIn(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string BaseOfClasses(const std::vector<int32_t>& classes) {
     std::vector<TRecept> recepts;
     for (const int32_t c : classes) {

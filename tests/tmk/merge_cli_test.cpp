@@ -15,15 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> FilesIn(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // `count` recipes named "r0", "r1"... with no lines and all codes 0, written straight as
 // bytes: a full table is quicker to build this way than through recipes.
 std::string NumberedBase(int32_t count) {
